@@ -1,5 +1,6 @@
 #include "toolkit/control.h"
 
+#include "toolkit/link_label.h"
 #include "toolkit/text_box.h"
 
 namespace toolkit {

@@ -32,9 +32,14 @@ class Control {
   // WM_COMMAND notification codes reflected by the parent.
   virtual void OnNotify(UINT) {}
 
+ protected:
+  // For kinds of our own, whose system window exists only once the object does.
+  explicit Control(const ControlTemplate& row) : row_(row) {}
+  void Attach(HWND hwnd) { hwnd_ = hwnd; }
+
  private:
   const ControlTemplate& row_;
-  HWND hwnd_;
+  HWND hwnd_ = nullptr;
 };
 
 // Creates the control of `row` hidden in `parent`; nullptr if the system refuses.

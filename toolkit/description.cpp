@@ -8,6 +8,7 @@ namespace {
 
 // How many events of its own each kind raises; they are numbered from 0.
 constexpr std::int32_t OwnEventCount(const TextBoxSettings&) { return kTextBoxEventCount; }
+constexpr std::int32_t OwnEventCount(const LinkLabelSettings&) { return kLinkLabelEventCount; }
 
 bool KnownEvent(const ControlTemplate& control, std::int32_t event) {
   if (event == kLeftButtonPressed) return true;
@@ -33,7 +34,7 @@ DescriptionFault CheckWindow(const WindowTemplate& window) {
   const auto& controls = window.controls;
   for (size_t i = 0; i < controls.size(); ++i) {
     const ControlTemplate& control = controls[i];
-    if (!control.name || !*control.name) return DescriptionFault::MissingText;
+    if (!control.name || !*control.name || !control.caption) return DescriptionFault::MissingText;
     if (control.place.width < 0 || control.place.height < 0) return DescriptionFault::NegativeSize;
     if (control.id == window.id) return DescriptionFault::DuplicateControlId;
     for (size_t j = 0; j < i; ++j) {

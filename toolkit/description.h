@@ -31,6 +31,8 @@ enum TextBoxEvent : std::int32_t {
   kLostFocus = 2,
   kTextBoxEventCount
 };
+// The link kind raises none of its own: a press is the common kLeftButtonPressed.
+enum LinkLabelEvent : std::int32_t { kLinkLabelEventCount = 0 };
 
 struct EventBinding {
   std::int32_t event;
@@ -53,6 +55,16 @@ struct TextBoxSettings {
   bool hideSelection = true;
 };
 
+// A link label's own settings; the defaults are the kind's.
+struct LinkLabelSettings {
+  Colour textColour = Rgb(0, 0, 255);
+  std::optional<Colour> hoverColour;  // none: the system's highlight colour, read when the label is created
+  Colour visitedColour = Rgb(128, 0, 0);
+  const char* webAddress = "";   // GBK
+  const char* mailAddress = "";  // GBK
+  bool addressIsMail = true;
+};
+
 struct ControlTemplate {
   const char* name;  // GBK
   Id id;
@@ -61,8 +73,9 @@ struct ControlTemplate {
   int focusOrder = 0;
   bool visible = true;
   bool disabled = false;
+  const char* caption = "";  // GBK; shown by kinds that have a caption
   std::span<const EventBinding> bindings = {};
-  std::variant<TextBoxSettings> settings = TextBoxSettings{};
+  std::variant<TextBoxSettings, LinkLabelSettings> settings = TextBoxSettings{};
 };
 
 struct WindowTemplate {

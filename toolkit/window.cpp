@@ -140,6 +140,12 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
       RestoreFocus();
       return 0;
+    // The system keeps no font for a top-level window; the window keeps its own.
+    case WM_SETFONT:
+      font_ = reinterpret_cast<HFONT>(wParam);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_);
   }
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
@@ -187,9 +193,18 @@ void Window::MoveFocus(bool forward) {
 }
 
 bool Window::PreTranslate(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN) return false;
+  switch (msg.message) {
+    case WM_KEYDOWN:
+      return PreTranslateKey(msg.wParam);
+    case WM_LBUTTONDOWN:  // not WM_LBUTTONDBLCLK: the second press of a double-click raises nothing
+      return PreTranslatePress(msg);
+  }
+  return false;
+}
+
+bool Window::PreTranslateKey(WPARAM key) {
   const bool ctrl = KeyDown(VK_CONTROL), shift = KeyDown(VK_SHIFT), alt = KeyDown(VK_MENU);
-  switch (msg.wParam) {
+  switch (key) {
     case VK_ESCAPE:
       if (ctrl || shift || alt) return false;
       // Exactly what the close button does.
@@ -204,6 +219,16 @@ bool Window::PreTranslate(const MSG& msg) {
       return true;
   }
   return false;
+}
+
+bool Window::PreTranslatePress(const MSG& msg) {
+  const Control* control = FindControl(msg.hwnd);
+  if (!control) return false;
+  const std::int32_t keyState =
+      (KeyDown(VK_CONTROL) ? 1 : 0) | (KeyDown(VK_SHIFT) ? 2 : 0) | (KeyDown(VK_MENU) ? 4 : 0);
+  // The handler may close the window, so nothing of it is touched afterwards.
+  const HandlerResult result = control->Raise(kLeftButtonPressed, LOWORD(msg.lParam), HIWORD(msg.lParam), keyState);
+  return result.has_value() && !*result;
 }
 
 }  // namespace toolkit

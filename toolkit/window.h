@@ -35,7 +35,8 @@ class Window {
   Control* FindControl(Id id) const;
 
   // Looks at input before it is dispatched; true when the window consumed it.
-  // After Esc the window may be gone: the caller must not touch it again.
+  // After Esc or a press handler the window may be gone: the caller must not
+  // touch it again.
   bool PreTranslate(const MSG& msg);
 
  private:
@@ -48,10 +49,15 @@ class Window {
   void RestoreFocus();
   std::vector<Control*> TabOrder() const;
   void MoveFocus(bool forward);
+  bool PreTranslateKey(WPARAM key);
+  // Raises the pressed control's kLeftButtonPressed; a handler's false keeps
+  // the press from the control.
+  bool PreTranslatePress(const MSG& msg);
 
   const WindowTemplate& row_;
   HWND hwnd_ = nullptr;
   HWND lastFocus_ = nullptr;
+  HFONT font_ = nullptr;
   std::vector<std::unique_ptr<Control>> controls_;
   ScopedIcon bigIcon_;
   ScopedIcon smallIcon_;

@@ -1,0 +1,27 @@
+// Real input and what a user would read back: keys and mouse through
+// SendInput, window texts in GBK.
+#pragma once
+
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace test {
+
+// Presses and releases `key` while `modifiers` are held.
+void PressKey(WORD key, std::initializer_list<WORD> modifiers = {});
+// Moves the pointer to a screen point, then sends mouse button flags there.
+void MouseAt(POINT screen, std::initializer_list<DWORD> flags = {}, DWORD wheel = 0);
+POINT ClientToScreenPoint(HWND hwnd, int x, int y);
+
+std::wstring WindowText(HWND hwnd);
+std::string GbkFromUtf16(std::wstring_view text);
+// The text a window shows, back in the code page the program stores it in.
+std::string WindowTextGbk(HWND hwnd);
+
+// Dispatches messages (without the toolkit's loop) for `ms` milliseconds.
+void DrainMessages(DWORD ms);
+
+}  // namespace test
