@@ -149,16 +149,14 @@ TEST_CASE_FIXTURE(TestBoxFixture, "the user can read and copy but not change the
   SetContent(text);
   REQUIRE(GetFocus() == box);
   SendMessageW(box, EM_SETSEL, 0, -1);
-  test::PressKey('C', {VK_CONTROL});
-  test::RunLoopFor(150);
+  test::KeyAndWait('C', {VK_CONTROL});
   CHECK(ClipboardText(window) == L"优化\r\nabc \r\n刪");
 
   for (WORD key : {WORD('A'), WORD(VK_RETURN), WORD(VK_BACK), WORD(VK_DELETE), WORD(VK_SPACE)}) {
-    test::PressKey(key);
+    test::KeyAndWait(key);
   }
-  test::PressKey('V', {VK_CONTROL});
-  test::PressKey('X', {VK_CONTROL});
-  test::RunLoopFor(300);
+  test::KeyAndWait('V', {VK_CONTROL});
+  test::KeyAndWait('X', {VK_CONTROL});
   CHECK(test::WindowTextGbk(box) == text);
 }
 

@@ -110,12 +110,10 @@ TEST_CASE_FIXTURE(MainWindowFixture, "MainWindow: the focus starts in the text b
 
   SUBCASE("Tab, Shift+Tab, Enter and F1 leave it in the text box, window open") {
     for (WORD key : {VK_TAB, VK_RETURN, VK_F1}) {
-      test::PressKey(key);
-      test::RunLoopFor(150);
+      test::KeyAndWait(key);
       CHECK(GetFocus() == box);
     }
-    test::PressKey(VK_TAB, {VK_SHIFT});
-    test::RunLoopFor(150);
+    test::KeyAndWait(VK_TAB, {VK_SHIFT});
     CHECK(GetFocus() == box);
     CHECK(IsWindowVisible(window));
   }
@@ -143,10 +141,8 @@ TEST_CASE_FIXTURE(MainWindowFixture, "MainWindow: the focus starts in the text b
 }
 
 TEST_CASE_FIXTURE(MainWindowFixture, "MainWindow: Esc closes it as the close button does; Shift+Esc does not") {
-  test::PressKey(VK_ESCAPE, {VK_SHIFT});
-  test::RunLoopFor(200);
+  test::KeyAndWait(VK_ESCAPE, {VK_SHIFT});
   CHECK(IsWindow(window));
-  test::PressKey(VK_ESCAPE);
-  test::RunLoopFor(1000);  // ends early: the last window gone ends the loop
+  test::KeyAndWait(VK_ESCAPE);  // ends early: the last window gone ends the loop
   CHECK_FALSE(IsWindow(window));
 }

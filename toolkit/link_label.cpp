@@ -59,6 +59,10 @@ LRESULT LinkLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
       // No SetFocus: the label never takes the focus from where it is.
       OpenAddress();
+      TrackLeave();
+      return 0;
+    case WM_LBUTTONUP:
+      TrackLeave();
       return 0;
   }
   return DefWindowProcW(hwnd(), message, wParam, lParam);
@@ -93,9 +97,16 @@ void LinkLabel::OnMouseMove(LPARAM lParam) {
   }
   if (hovered_) return;
   hovered_ = true;
+  TrackLeave();
+  InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+// Some systems (Wine among them) stop tracking the leave when a button goes
+// down over the window, so the tracking is asked for again around a click.
+void LinkLabel::TrackLeave() {
+  if (!hovered_) return;
   TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd(), 0};
   TrackMouseEvent(&track);
-  InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void LinkLabel::OnMouseLeave() {

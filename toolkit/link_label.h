@@ -26,6 +26,7 @@ class LinkLabel final : public Control {
   void OnPaint();
   void OnMouseMove(LPARAM lParam);
   void OnMouseLeave();
+  void TrackLeave();
   void OpenAddress();
   COLORREF CaptionColour() const;
 

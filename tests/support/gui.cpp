@@ -26,8 +26,16 @@ void PressKey(WORD key, std::initializer_list<WORD> modifiers) {
 }
 
 void MouseAt(POINT screen, std::initializer_list<DWORD> flags, DWORD wheel) {
-  SetCursorPos(screen.x, screen.y);
-  std::vector<INPUT> inputs;
+  // The move goes in the same stream as the buttons: Wine applies SetCursorPos
+  // asynchronously, so a press right after it could land at the old place.
+  // Absolute units are 65536 per screen width; round up to land on the pixel.
+  const LONG width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  move.mi.dx = static_cast<LONG>((screen.x * 65536LL + width - 1) / width);
+  move.mi.dy = static_cast<LONG>((screen.y * 65536LL + height - 1) / height);
+  std::vector<INPUT> inputs{move};
   for (DWORD flag : flags) {
     INPUT input{};
     input.type = INPUT_MOUSE;
@@ -35,7 +43,7 @@ void MouseAt(POINT screen, std::initializer_list<DWORD> flags, DWORD wheel) {
     if (flag == MOUSEEVENTF_WHEEL) input.mi.mouseData = wheel;
     inputs.push_back(input);
   }
-  if (!inputs.empty()) SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 POINT ClientToScreenPoint(HWND hwnd, int x, int y) {
