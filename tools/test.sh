@@ -19,8 +19,4 @@ fi
 
 trap session_stop EXIT
 session_start
-# Wine now and then delivers a synthetic press before the move sent ahead of
-# it, at the old pointer position; a test program that failed is run again,
-# up to three times in all, so such a miss does not fail the run. A fault in
-# the program fails every time.
-ctest --preset "$WINE_BUILD" --repeat until-pass:3 -LE pointer-input "$@"
+ctest --preset "$WINE_BUILD" "$@"

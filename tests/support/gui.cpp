@@ -1,5 +1,8 @@
 #include "tests/support/gui.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace test {
@@ -25,17 +28,51 @@ void PressKey(WORD key, std::initializer_list<WORD> modifiers) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+namespace {
+
+bool RunningOnWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
+
+// Under Wine the pointer belongs to the X server. A move sent with SendInput
+// reaches X by a warp that Wine makes on the side, and a press sent right
+// after it now and then arrives first, at the old place. xdotool puts the move
+// and the buttons into X's own input stream, in order, each event carrying
+// its position, as a real mouse does.
+void MouseThroughX(POINT screen, std::initializer_list<DWORD> flags, DWORD wheel) {
+  std::string command = "/usr/bin/xdotool mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y);
+  for (DWORD flag : flags) {
+    switch (flag) {
+      case MOUSEEVENTF_LEFTDOWN: command += " mousedown 1"; break;
+      case MOUSEEVENTF_LEFTUP: command += " mouseup 1"; break;
+      case MOUSEEVENTF_MIDDLEDOWN: command += " mousedown 2"; break;
+      case MOUSEEVENTF_MIDDLEUP: command += " mouseup 2"; break;
+      case MOUSEEVENTF_RIGHTDOWN: command += " mousedown 3"; break;
+      case MOUSEEVENTF_RIGHTUP: command += " mouseup 3"; break;
+      case MOUSEEVENTF_WHEEL:  // X buttons 4 and 5 are one notch up and down
+        for (int notch = 0; notch < std::abs(static_cast<int>(wheel)) / WHEEL_DELTA; ++notch) {
+          command += static_cast<int>(wheel) > 0 ? " click 4" : " click 5";
+        }
+        break;
+      default: break;  // the move itself
+    }
+  }
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    std::fprintf(stderr, "cannot run: %s\n", command.c_str());
+    ExitProcess(2);
+  }
+  WaitForSingleObject(process.hProcess, 5000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
+}  // namespace
+
 void MouseAt(POINT screen, std::initializer_list<DWORD> flags, DWORD wheel) {
-  // The move goes in the same stream as the buttons: Wine applies SetCursorPos
-  // asynchronously, so a press right after it could land at the old place.
-  // Absolute units are 65536 per screen width; round up to land on the pixel.
-  const LONG width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-  INPUT move{};
-  move.type = INPUT_MOUSE;
-  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  move.mi.dx = static_cast<LONG>((screen.x * 65536LL + width - 1) / width);
-  move.mi.dy = static_cast<LONG>((screen.y * 65536LL + height - 1) / height);
-  std::vector<INPUT> inputs{move};
+  if (RunningOnWine()) return MouseThroughX(screen, flags, wheel);
+  SetCursorPos(screen.x, screen.y);
+  std::vector<INPUT> inputs;
   for (DWORD flag : flags) {
     INPUT input{};
     input.type = INPUT_MOUSE;
@@ -43,7 +80,7 @@ void MouseAt(POINT screen, std::initializer_list<DWORD> flags, DWORD wheel) {
     if (flag == MOUSEEVENTF_WHEEL) input.mi.mouseData = wheel;
     inputs.push_back(input);
   }
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  if (!inputs.empty()) SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 POINT ClientToScreenPoint(HWND hwnd, int x, int y) {
