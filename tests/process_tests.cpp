@@ -2,6 +2,8 @@
 // exit code, and what a start-up failure shows.
 #include <doctest/doctest.h>
 
+#include "app/window_description.h"
+#include "content/article_catalogue.h"
 #include "tests/support/gui.h"
 #include "tests/support/process.h"
 
@@ -75,6 +77,32 @@ TEST_CASE("closing the program by any route ends it with exit code 0") {
     route.close(window);
     CHECK(program.WaitForExit(kExitTimeout) == 0);
   }
+}
+
+TEST_CASE("the program shows the article of each link pressed, then Esc ends it with 0") {
+  test::Process program(ProgramExe());
+  HWND window = StartAndWaitForWindow(program);
+  HWND box = GetDlgItem(window, static_cast<int>(kTextBoxId));
+  REQUIRE(box);
+  CHECK(test::WindowTextGbk(box).empty());
+  for (SchemeNumber scheme = 1; scheme <= 6; ++scheme) {
+    CAPTURE(scheme);
+    HWND link = GetDlgItem(window, static_cast<int>(SchemeLinkId(scheme)));
+    REQUIRE(link);
+    RECT place;
+    GetWindowRect(link, &place);
+    test::MouseAt({(place.left + place.right) / 2, (place.top + place.bottom) / 2},
+                  {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+    const std::string_view article = ArticleCatalogue::text(scheme);
+    std::string shown;
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(20)) {
+      shown = test::WindowTextGbk(box);
+      if (shown == article) break;
+    }
+    CHECK_MESSAGE(shown == article, "shown ", shown.size(), " bytes, expected ", article.size());
+  }
+  test::PressKey(VK_ESCAPE);
+  CHECK(program.WaitForExit(kExitTimeout) == 0);
 }
 
 TEST_CASE("Esc with Shift held leaves the window open") {
