@@ -36,8 +36,10 @@ wine_reg() { "$WINELOADER" reg add "$@" /f </dev/null >/dev/null 2>&1; }
 
 # A prefix of our own: a virtual desktop (so Wine draws title bars without a
 # window manager), Wine's fonts, Chinese glyphs linked in, no crash dialog.
+# Raise the version when the set-up changes, so existing prefixes get it.
+PREFIX_VERSION=2
 wine_prefix_init() {
-  [[ -f "$WINEPREFIX/.ready" ]] && return 0
+  [[ "$(cat "$WINEPREFIX/.ready" 2>/dev/null)" == "$PREFIX_VERSION" ]] && return 0
   mkdir -p "$WINEPREFIX"
   "$WINELOADER" wineboot -u </dev/null >/dev/null 2>&1
   local fonts="$WINEPREFIX/drive_c/windows/Fonts"
@@ -53,9 +55,12 @@ wine_prefix_init() {
   for face in "Tahoma" "Tahoma Bold" "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" "System" "Arial"; do
     wine_reg "$link" /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei'
   done
+  # An edit control draws ideographs its font lacks in SimSun, as Chinese
+  # Windows has it; here that is WenQuanYi too.
+  wine_reg 'HKCU\Software\Wine\Fonts\Replacements' /v SimSun /d 'WenQuanYi Micro Hei'
   "$WINESERVER" -k </dev/null >/dev/null 2>&1
   "$WINESERVER" -w </dev/null >/dev/null 2>&1
-  touch "$WINEPREFIX/.ready"
+  echo "$PREFIX_VERSION" >"$WINEPREFIX/.ready"
 }
 
 XVFB_PID=""
