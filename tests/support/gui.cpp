@@ -28,9 +28,23 @@ void PressKey(WORD key, std::initializer_list<WORD> modifiers) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-namespace {
-
 bool RunningOnWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
+
+void XInput(const std::string& actions) {
+  std::string command = "/usr/bin/xdotool " + actions;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    std::fprintf(stderr, "cannot run: %s\n", command.c_str());
+    ExitProcess(2);
+  }
+  WaitForSingleObject(process.hProcess, 10000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
+namespace {
 
 // Under Wine the pointer belongs to the X server. A move sent with SendInput
 // reaches X by a warp that Wine makes on the side, and a press sent right
@@ -38,7 +52,7 @@ bool RunningOnWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wi
 // and the buttons into X's own input stream, in order, each event carrying
 // its position, as a real mouse does.
 void MouseThroughX(POINT screen, std::initializer_list<DWORD> flags, DWORD wheel) {
-  std::string command = "/usr/bin/xdotool mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y);
+  std::string command = "mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y);
   for (DWORD flag : flags) {
     switch (flag) {
       case MOUSEEVENTF_LEFTDOWN: command += " mousedown 1"; break;
@@ -55,16 +69,7 @@ void MouseThroughX(POINT screen, std::initializer_list<DWORD> flags, DWORD wheel
       default: break;  // the move itself
     }
   }
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-    std::fprintf(stderr, "cannot run: %s\n", command.c_str());
-    ExitProcess(2);
-  }
-  WaitForSingleObject(process.hProcess, 5000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  XInput(command);
 }
 
 }  // namespace
@@ -90,11 +95,20 @@ POINT ClientToScreenPoint(HWND hwnd, int x, int y) {
 }
 
 std::wstring WindowText(HWND hwnd) {
-  // Messages rather than GetWindowTextW, which does not ask a control of another process.
-  std::wstring text(static_cast<size_t>(SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
-  text.resize(static_cast<size_t>(
-      SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-  return text;
+  // Messages rather than GetWindowTextW, which does not ask a control of
+  // another process. That process may change the text between two messages,
+  // so one WM_GETTEXT must bring it whole: a result that fills the buffer
+  // may be cut short, and is asked for again with more room.
+  std::wstring text(static_cast<size_t>(SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0)) + 2, L'\0');
+  for (;;) {
+    const auto copied = static_cast<size_t>(
+        SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
+    if (copied + 1 < text.size()) {
+      text.resize(copied);
+      return text;
+    }
+    text.resize(text.size() * 2);
+  }
 }
 
 std::string GbkFromUtf16(std::wstring_view text) {

@@ -12,6 +12,10 @@ namespace test {
 
 // Presses and releases `key` while `modifiers` are held.
 void PressKey(WORD key, std::initializer_list<WORD> modifiers = {});
+bool RunningOnWine();
+// Under Wine: runs xdotool with these actions (for example "key ctrl+a") as
+// input of the X server Wine draws on, and waits until it has sent them.
+void XInput(const std::string& actions);
 // Moves the pointer to a screen point, then sends mouse button flags there.
 void MouseAt(POINT screen, std::initializer_list<DWORD> flags = {}, DWORD wheel = 0);
 POINT ClientToScreenPoint(HWND hwnd, int x, int y);
