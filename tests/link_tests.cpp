@@ -305,3 +305,24 @@ TEST_CASE("LeftButtonPressed carries x, y and the key state; false stops the con
   CHECK(test::Presses().count == 8);
   test::CloseWindow(window);
 }
+
+TEST_CASE("a link with an address opens it on a press and then shows the visited colour") {
+  HWND window = test::OpenWindow(test::kTestWindowId);
+  HWND link = test::Control(window, test::kTestAddressLinkId);
+  REQUIRE(link);
+  CHECK(CountPixels(link, kVisitedRed) == 0);
+
+  test::MouseAndWait(test::ClientToScreenPoint(window, 8 + 60, 200 + 12), {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+  test::MouseAt(test::ClientToScreenPoint(window, 500, 300));  // off the link, so it is not drawn hovered
+  // The shell starts the program the address names.
+  HWND editor = nullptr;
+  for (int waited = 0; !editor && waited < 15000; waited += 100) {
+    test::RunLoopFor(100);
+    editor = FindWindowW(L"Notepad", nullptr);
+  }
+  CHECK(editor);
+  if (editor) PostMessageW(editor, WM_CLOSE, 0, 0);
+  CHECK(ShowsColour(link, kVisitedRed, true));
+  CHECK(ShowsColour(link, kLinkBlue, false));
+  test::CloseWindow(window);
+}

@@ -29,7 +29,6 @@ ALLOWED_IMPORTS = {
                    "__wgetmainargs", "__winitenv", "_amsg_exit", "_cexit", "_initterm", "_iob", "_onexit",
                    "abort", "calloc", "exit", "fprintf", "free", "fwrite", "malloc", "memcmp", "memcpy",
                    "memmove", "signal", "strlen", "strncmp", "vfprintf", "wcslen"},
-    "SHELL32.dll": {"ShellExecuteW"},
     "USER32.dll": {"BeginPaint", "CreateWindowExW", "DefWindowProcW", "DestroyIcon", "DestroyWindow",
                    "DispatchMessageW", "DrawTextW", "EndPaint", "FillRect", "GetAncestor", "GetClassInfoExW",
                    "GetClientRect", "GetFocus", "GetKeyState", "GetMessageW", "GetSysColor",

@@ -63,6 +63,11 @@ constexpr toolkit::ControlTemplate kTestControls[] = {
      .caption = "方案三",
      .bindings = kLinkBindings,
      .settings = toolkit::LinkLabelSettings{}},
+    {.name = "超级链接框2",
+     .id = kTestAddressLinkId,
+     .place = {8, 200, 120, 24},
+     .caption = "打开",
+     .settings = toolkit::LinkLabelSettings{.hoverColour = std::nullopt, .webAddress = kTestAddress, .addressIsMail = false}},
 };
 
 const std::array kWindows{

@@ -14,6 +14,8 @@ namespace test {
 inline constexpr toolkit::Id kTestWindowId = 0x5201F001;
 inline constexpr toolkit::Id kTestBoxId = 0x1601F001;
 inline constexpr toolkit::Id kTestLinkId = 0x1601F002;  // a link whose presses are recorded
+inline constexpr toolkit::Id kTestAddressLinkId = 0x1601F003;  // a link with an address
+inline constexpr char kTestAddress[] = "notepad.exe";  // the shell finds it in the system folder
 
 struct TextBoxEvents {
   int contentChanged = 0;

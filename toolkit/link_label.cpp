@@ -1,6 +1,5 @@
 #include "toolkit/link_label.h"
 
-#include <shellapi.h>
 
 #include "toolkit/gbk.h"
 #include "toolkit/scoped_win.h"
@@ -115,11 +114,26 @@ void LinkLabel::OnMouseLeave() {
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
+namespace {
+
+// SHELL32 is loaded when an address is first opened, not at start-up: it is
+// large, and most programs never open one.
+void OpenWithShell(HWND owner, const wchar_t* target) {
+  using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+  static const HMODULE shell = LoadLibraryW(L"shell32.dll");
+  if (!shell) return;
+  const auto shellExecute =
+      reinterpret_cast<ShellExecuteFunction>(reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteW")));
+  if (shellExecute) shellExecute(owner, L"open", target, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace
+
 void LinkLabel::OpenAddress() {
   const char* address = settings_.addressIsMail ? settings_.mailAddress : settings_.webAddress;
   if (!address || !*address) return;
   const std::wstring target = (settings_.addressIsMail ? L"mailto:" : L"") + Utf16FromGbk(address);
-  ShellExecuteW(hwnd(), L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  OpenWithShell(hwnd(), target.c_str());
   visited_ = true;
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
