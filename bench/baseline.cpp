@@ -20,7 +20,9 @@ constexpr std::array<RECT, 6> kLinkPlaces{{
     {16, 32, 120, 56}, {16, 88, 120, 112}, {8, 136, 128, 160},
     {16, 192, 120, 216}, {8, 240, 128, 272}, {16, 296, 120, 320},
 }};
-constexpr std::array<const wchar_t*, 6> kCaptions{L"方案一", L"方案二", L"方案三", L"方案四", L"方案五", L"方案六"};
+constexpr std::array<const wchar_t*, 6> kCaptions{
+    L"方案一", L"方案二", L"方案三", L"方案四", L"方案五", L"方案六",
+};
 
 // Converted once, before the window exists; they live as long as the process.
 std::array<const wchar_t*, 6> g_articles;

@@ -52,7 +52,9 @@ Options ParseOptions(int argc, wchar_t** argv) {
     else if (name == L"--soak") options.soak = _wtoi(value);
     else throw std::runtime_error("unknown option");
   }
-  if (options.startupRuns < 1 || options.presses < 1 || options.soak < 100) throw std::runtime_error("counts too small");
+  if (options.startupRuns < 1 || options.presses < 1 || options.soak < 100) {
+    throw std::runtime_error("counts too small");
+  }
   return options;
 }
 
@@ -224,8 +226,8 @@ const char* Met(bool met) { return met ? "yes" : "no"; }
 double KiB(std::uint64_t bytes) { return static_cast<double>(bytes) / 1024; }
 double Growth(std::uint64_t from, std::uint64_t to) { return static_cast<double>(to) - static_cast<double>(from); }
 
-void PrintTable(const Options& options, const std::array<std::wstring, kArticles>& articles, const StartupResult& startup,
-                const PressResult& presses, const SoakResult& soak) {
+void PrintTable(const Options& options, const std::array<std::wstring, kArticles>& articles,
+                const StartupResult& startup, const PressResult& presses, const SoakResult& soak) {
   const char* wine = WineVersion();
   std::printf("Qelmora bench: %d start-ups per program (interleaved), %d presses per article per program "
               "(interleaved), %d soak presses (%.0f s).\n",

@@ -23,19 +23,6 @@ fi
 # prefix, so a test run and a bench run at the same time leave each other alone.
 export WINEPREFIX="$ROOT/build/$WINE_BUILD/bench-wineprefix"
 
-# A display no other X server holds: were Xvfb unable to start, the session
-# would go on with a server that is already there, and with its input.
-free_display() {
-  local n
-  for n in $(shuf -i 200-299); do
-    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] || { echo ":$n"; return; }
-  done
-  echo "no free X display" >&2
-  return 1
-}
-[[ -n "${WINE_DISPLAY:-}" ]] || WINE_DISPLAY=$(free_display)
-export WINE_DISPLAY
-
 # Wine sees the Linux root as drive Z:.
 windows_path() { local path; path=$(realpath "$1"); printf 'Z:%s' "${path//\//\\}"; }
 

@@ -65,7 +65,14 @@ wine_prefix_init() {
 
 XVFB_PID=""
 session_start() {
-  local display=${WINE_DISPLAY:-:$((90 + RANDOM % 100))}
+  # A display no other X server holds: were Xvfb unable to start, the session
+  # would go on with a server that is already there, and with its input.
+  local display=${WINE_DISPLAY:-}
+  if [[ -z "$display" ]]; then
+    for n in $(shuf -i 90-189); do
+      [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] || { display=:$n; break; }
+    done
+  fi
   Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
   XVFB_PID=$!
   export DISPLAY=$display
@@ -73,6 +80,7 @@ session_start() {
     xdpyinfo -display "$display" >/dev/null 2>&1 && break
     sleep 0.1
   done
+  kill -0 "$XVFB_PID" 2>/dev/null || { echo "Xvfb could not start on $display" >&2; return 1; }
   wine_prefix_init
   # Wine's services start here, not inside a test, so they hold no test's pipes open.
   "$WINESERVER" -p </dev/null >/dev/null 2>&1
