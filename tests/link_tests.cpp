@@ -4,7 +4,6 @@
 
 #include <initializer_list>
 #include <string>
-#include <vector>
 
 #include "app/window_description.h"
 #include "content/article_catalogue.h"
@@ -93,19 +92,13 @@ bool ShowsColour(HWND label, COLORREF colour, bool present) {
 // Holds `keys` down around `action`, as a user holds modifiers while clicking.
 template <typename Action>
 void WithKeysHeld(std::initializer_list<WORD> keys, Action action) {
-  std::vector<INPUT> inputs(keys.size());
-  for (size_t i = 0; i < keys.size(); ++i) {
-    inputs[i].type = INPUT_KEYBOARD;
-    inputs[i].ki.wVk = keys.begin()[i];
-  }
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  test::SendKeys(keys, false);
   action();
-  for (INPUT& input : inputs) input.ki.dwFlags = KEYEVENTF_KEYUP;
   // Wine takes the release of Alt after a click for Alt pressed alone and
   // enters the window menu's keyboard mode, which Windows does not; end that
   // mode as a user would, so the loop goes on.
   const UINT_PTR menuEnder = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  test::SendKeys(keys, true);
   test::RunLoopFor(150);
   KillTimer(nullptr, menuEnder);
 }

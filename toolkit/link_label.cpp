@@ -1,6 +1,5 @@
 #include "toolkit/link_label.h"
 
-
 #include "toolkit/gbk.h"
 #include "toolkit/scoped_win.h"
 

@@ -12,6 +12,8 @@ namespace test {
 
 // Presses and releases `key` while `modifiers` are held.
 void PressKey(WORD key, std::initializer_list<WORD> modifiers = {});
+// Presses, or releases, each of `keys` in turn.
+void SendKeys(std::initializer_list<WORD> keys, bool up);
 bool RunningOnWine();
 // Under Wine: runs xdotool with these actions (for example "key ctrl+a") as
 // input of the X server Wine draws on, and waits until it has sent them.
